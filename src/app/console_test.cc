@@ -21,8 +21,8 @@ TEST(ConsoleTest, OnlyLowerOrUpperYGoesOn) {
     const char* input;
     bool goes_on;
   } cases[] = {
-      {"y", true}, {"Y\n", true}, {"\n\n  y", true}, {"yes", true},
-      {"n", false}, {"N", false}, {"a", false}, {"\xFF", false},
+      {"y", true},  {"Y\n", true},    {"\n\n  y", true}, {"yes", true},
+      {"n", false}, {"N", false},     {"a", false},      {"\xFF", false},
       {"", false},  {"\n \n", false},  // end of input is a refusal
   };
   for (const auto& c : cases) {

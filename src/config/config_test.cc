@@ -27,7 +27,7 @@ TEST(ConfigTest, SettingLinesIgnoreKeyCaseAndBlanksAroundKeyAndValue) {
       {"key = a = b", "KEY", "a = b"},
       {"VRN_EDITOR_OPTS = -n -x=1", "vrn_editor_opts", "-n -x=1"},
       {"VRN_USER=Alice Smith", "VRN_USER", "Alice Smith"},  // the value keeps its case
-      {"# editor = x", "# EDITOR", "x"},                   // no comment character
+      {"# editor = x", "# EDITOR", "x"},                    // no comment character
       {"VRN_EDITOR_OPTS=", "VRN_EDITOR_OPTS", ""},
   };
   for (const auto& c : cases) {

@@ -30,7 +30,7 @@ TEST(TextTest, TrimStripsOnlyBlankTabCrLfAtTheEnds) {
       {"x", "x"},
       {"  x  ", "x"},
       {"a \t b", "a \t b"},
-      {"\va\f", "\va\f"},        // vertical tab and form feed stay
+      {"\va\f", "\va\f"},            // vertical tab and form feed stay
       {" \xA0x\xA0 ", "\xA0x\xA0"},  // so do bytes above 127
   };
   for (const auto& c : cases) EXPECT_EQ(trim(c.input), c.expected) << '"' << c.input << '"';

@@ -16,9 +16,9 @@ namespace vornik::platform {
 
 // What one stat call of the C run-time tells about a path.
 struct FileStatus {
-  bool found = false;           // the stat call succeeded
-  bool directory = false;       // the directory bit of st_mode is set
-  std::int64_t modified = 0;    // st_mtime, seconds since 1970-01-01 UTC; 0 when not found
+  bool found = false;         // the stat call succeeded
+  bool directory = false;     // the directory bit of st_mode is set
+  std::int64_t modified = 0;  // st_mtime, seconds since 1970-01-01 UTC; 0 when not found
 };
 
 FileStatus stat_path(const std::string& path);

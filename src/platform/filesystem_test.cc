@@ -53,8 +53,9 @@ TEST(FilesystemTest, ModificationTimesAfter2038AreKept) {
   const std::string file = dir.write("late.txt", "x");
   const auto thirty_years = std::chrono::hours(24 * 365 * 30);
   std::filesystem::last_write_time(file, std::filesystem::last_write_time(file) + thirty_years);
-  const std::int64_t expected = static_cast<std::int64_t>(std::time(nullptr)) +
-                                std::chrono::duration_cast<std::chrono::seconds>(thirty_years).count();
+  const std::int64_t expected =
+      static_cast<std::int64_t>(std::time(nullptr)) +
+      std::chrono::duration_cast<std::chrono::seconds>(thirty_years).count();
   const std::int64_t modified = stat_path(file).modified;
   EXPECT_GT(modified, std::int64_t{1} << 31);
   EXPECT_NEAR(static_cast<double>(modified), static_cast<double>(expected), 86400.0);

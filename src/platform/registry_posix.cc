@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <vector>
 
 #include "platform/registry.h"
@@ -102,8 +103,15 @@ long make_directories(const std::string& dir) {
   }
 }
 
-const std::string& directory_of(RegistryKey key) {
-  return *reinterpret_cast<const std::string*>(key);
+// Open keys by handle; one process opens a handful at most.
+std::map<RegistryKey, std::string>& open_keys() {
+  static std::map<RegistryKey, std::string> keys;
+  return keys;
+}
+
+std::string directory_of(RegistryKey key) {
+  const auto found = open_keys().find(key);
+  return found == open_keys().end() ? std::string() : found->second;
 }
 
 std::string value_file(RegistryKey key, const std::u16string& value_name) {
@@ -115,7 +123,9 @@ long registry_create_key(RegistryRoot root, const std::u16string& sub_key, Regis
   key = 0;
   const std::string dir = key_directory(root, sub_key);
   if (const long result = make_directories(dir); result != registry_success) return result;
-  key = reinterpret_cast<RegistryKey>(new std::string(dir));
+  static RegistryKey last_key = 0;
+  key = ++last_key;
+  open_keys()[key] = dir;
   return registry_success;
 }
 
@@ -164,7 +174,8 @@ long registry_delete_key(RegistryRoot root, const std::u16string& sub_key) {
     const std::string name = entry->d_name;
     if (name == "." || name == "..") continue;
     if (name[0] == '=') {
-      values.push_back(dir + "/" + name);
+      values.push_back(dir);
+      values.back().append("/").append(name);
     } else {
       has_sub_keys = true;
     }
@@ -175,6 +186,6 @@ long registry_delete_key(RegistryRoot root, const std::u16string& sub_key) {
   return ::rmdir(dir.c_str()) == 0 ? registry_success : code_of(errno);
 }
 
-void registry_close_key(RegistryKey key) { delete reinterpret_cast<std::string*>(key); }
+void registry_close_key(RegistryKey key) { open_keys().erase(key); }
 
 }  // namespace vornik::platform

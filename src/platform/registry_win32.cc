@@ -20,9 +20,9 @@ HKEY handle_of(RegistryKey key) { return reinterpret_cast<HKEY>(key); }
 
 long registry_create_key(RegistryRoot root, const std::u16string& sub_key, RegistryKey& key) {
   HKEY opened = nullptr;
-  const LONG result = ::RegCreateKeyExW(root_handle(root), wide(sub_key), 0, nullptr,
-                                        REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr,
-                                        &opened, nullptr);
+  const LONG result =
+      ::RegCreateKeyExW(root_handle(root), wide(sub_key), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                        KEY_ALL_ACCESS, nullptr, &opened, nullptr);
   key = reinterpret_cast<RegistryKey>(opened);
   return result;
 }
@@ -46,8 +46,8 @@ long registry_query_data(RegistryKey key, const std::u16string& value_name,
                          std::vector<unsigned char>& data, std::uint32_t& size) {
   if (data.size() < size) data.resize(size);
   DWORD bytes = size;
-  const LONG result = ::RegQueryValueExW(handle_of(key), wide(value_name), nullptr, nullptr,
-                                         data.data(), &bytes);
+  const LONG result =
+      ::RegQueryValueExW(handle_of(key), wide(value_name), nullptr, nullptr, data.data(), &bytes);
   size = bytes;
   return result;
 }

@@ -60,8 +60,8 @@ TEST(RegistryTest, TextValuesAreStoredWithTheirTerminator) {
 
   long result = 0;
   // Key names ignore letter case.
-  EXPECT_EQ(read_text(RegistryRoot::current_user, u"SOFTWARE\\Vornik-Unit-Tests\\VALUES\\deep",
-                      u"", result),
+  EXPECT_EQ(read_text(RegistryRoot::current_user, u"SOFTWARE\\Vornik-Unit-Tests\\VALUES\\deep", u"",
+                      result),
             u"VRN - Checkin");
   EXPECT_EQ(result, registry_success);
 
