@@ -45,6 +45,8 @@ CASES = [
     Case("config-bare-name-reads-current-directory", ["frobnicate", "x"], invoke="bare",
          cwd="root", files={"{root}/vornik.conf": CONF}, exit_code=1, stdout="{pause}",
          stderr=UNKNOWN),
+    Case("config-beside-program-on-second-drive", ["frobnicate", "x"], conf=CONF,
+         program_dir="{mirror}/tools", exit_code=1, stdout="{pause}", stderr=UNKNOWN),
     Case("config-that-is-a-directory", ["frobnicate", "x"],
          files={"{root}/bin/vornik.conf": None}, exit_code=1, stdout="{pause}",
          stderr=CONFIG_MISSING),

@@ -14,6 +14,7 @@ class Case:
     stdin: str = ""                   # piped to standard input, then the input ends
     invoke: str = "backslash"         # word 0: "backslash" or "forward" full path, or "bare"
     cwd: str = "root"                 # "root": the case folder; "bin": the program's folder
+    program_dir: str = "{root}/bin"   # host folder that holds the program (and vornik.conf)
     exit_code: Optional[int] = 0
     stdout: Optional[str] = ""        # None: not checked
     stderr: Optional[str] = ""

@@ -130,15 +130,16 @@ def normalise(output):
 def run_case(target, case, number):
     root = target.scratch / f"{number:03d}-{case.name}"
     mirror = target.mirror_root / f"{number:03d}-{case.name}"
-    bin_dir = root / "bin"
-    bin_dir.mkdir(parents=True)
+    root.mkdir()
     mirror.mkdir()
+    host = {"root": str(root), "mirror": str(mirror)}
+    bin_dir = pathlib.Path(expand(case.program_dir, host))
+    bin_dir.mkdir(parents=True)
     shutil.copy2(target.program, bin_dir / target.program_name)
     if case.conf is not None:
         (bin_dir / "vornik.conf").write_bytes(case.conf.encode("latin-1"))
 
     values = {"root": target.spell(root), "mirror": target.spell(mirror)}
-    host = {"root": str(root), "mirror": str(mirror)}
     for name, content in case.files.items():
         path = pathlib.Path(expand(name, host))
         if content is None:
@@ -183,9 +184,9 @@ def guarded(target, case, number):
 def load_cases():
     cases = []
     for path in sorted(HERE.glob("cases_*.py")):
-        spec = importlib.util.spec_from_file_location(path.stem, path)
-        module = importlib.util.module_from_spec(spec)
-        spec.loader.exec_module(module)
+        module_spec = importlib.util.spec_from_file_location(path.stem, path)
+        module = importlib.util.module_from_spec(module_spec)
+        module_spec.loader.exec_module(module)
         cases.extend(module.CASES)
     names = [c.name for c in cases]
     duplicates = {n for n in names if names.count(n) > 1}
