@@ -89,7 +89,7 @@ class Target:
         if invoke == "backslash":
             return self.spell(exe)
         if invoke == "forward":
-            return ("Z:" if self.wine else "") + str(exe)
+            return self.spell(exe).replace("\\", "/")
         if invoke == "bare":
             return "vornik"
         raise ValueError(f"unknown invoke {invoke!r}")
