@@ -21,6 +21,7 @@ namespace vornik::platform {
 
 namespace {
 constexpr long registry_invalid_function = 1;
+constexpr long registry_invalid_handle = 6;
 
 long code_of(int error) {
   switch (error) {
@@ -109,13 +110,13 @@ std::map<RegistryKey, std::string>& open_keys() {
   return keys;
 }
 
-std::string directory_of(RegistryKey key) {
+// The file of a value under an open key; false for a handle that is not open, which must
+// never fall back to a path of its own.
+bool value_file(RegistryKey key, const std::u16string& value_name, std::string& file) {
   const auto found = open_keys().find(key);
-  return found == open_keys().end() ? std::string() : found->second;
-}
-
-std::string value_file(RegistryKey key, const std::u16string& value_name) {
-  return directory_of(key) + "/=" + file_name_of(value_name, true);
+  if (found == open_keys().end()) return false;
+  file = found->second + "/=" + file_name_of(value_name, true);
+  return true;
 }
 }  // namespace
 
@@ -131,7 +132,9 @@ long registry_create_key(RegistryRoot root, const std::u16string& sub_key, Regis
 
 long registry_set_text(RegistryKey key, const std::u16string& value_name,
                        const std::u16string& text) {
-  std::ofstream out(value_file(key, value_name), std::ios::binary | std::ios::trunc);
+  std::string file;
+  if (!value_file(key, value_name, file)) return registry_invalid_handle;
+  std::ofstream out(file, std::ios::binary | std::ios::trunc);
   if (!out) return code_of(errno);
   for (std::size_t i = 0; i <= text.size(); ++i) {
     const char16_t unit = i < text.size() ? text[i] : u'\0';
@@ -144,14 +147,18 @@ long registry_set_text(RegistryKey key, const std::u16string& value_name,
 
 long registry_query_size(RegistryKey key, const std::u16string& value_name, std::uint32_t& size) {
   struct stat info {};
-  if (::stat(value_file(key, value_name).c_str(), &info) != 0) return registry_not_found;
+  std::string file;
+  if (!value_file(key, value_name, file)) return registry_invalid_handle;
+  if (::stat(file.c_str(), &info) != 0) return registry_not_found;
   size = static_cast<std::uint32_t>(info.st_size);
   return registry_success;
 }
 
 long registry_query_data(RegistryKey key, const std::u16string& value_name,
                          std::vector<unsigned char>& data, std::uint32_t& size) {
-  std::ifstream in(value_file(key, value_name), std::ios::binary);
+  std::string file;
+  if (!value_file(key, value_name, file)) return registry_invalid_handle;
+  std::ifstream in(file, std::ios::binary);
   if (!in) return registry_not_found;
   const std::vector<char> bytes((std::istreambuf_iterator<char>(in)),
                                 std::istreambuf_iterator<char>());

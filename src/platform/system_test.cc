@@ -87,5 +87,19 @@ TEST(RegistryTest, OnlyKeysWithoutSubKeysAreDeleted) {
   EXPECT_EQ(registry_delete_key(RegistryRoot::current_user, test_key), registry_success);
 }
 
+TEST(RegistryTest, ClosedKeyStoresAndReadsNothing) {
+  RegistryKey key = 0;
+  ASSERT_EQ(registry_create_key(RegistryRoot::current_user, test_key, key), registry_success);
+  registry_close_key(key);
+  EXPECT_NE(registry_set_text(key, u"", u"lost"), registry_success);
+  std::uint32_t size = 0;
+  EXPECT_NE(registry_query_size(key, u"", size), registry_success);
+
+  long result = 0;
+  read_text(RegistryRoot::current_user, test_key, u"", result);
+  EXPECT_EQ(result, registry_not_found);  // nothing was written anywhere
+  EXPECT_EQ(registry_delete_key(RegistryRoot::current_user, test_key), registry_success);
+}
+
 }  // namespace
 }  // namespace vornik::platform
