@@ -30,31 +30,23 @@ FileStatus stat_path(const std::string& path) {
 
 bool remove_file(const std::string& path) { return std::remove(host_path(path).c_str()) == 0; }
 
-namespace {
-// Windows refuses to open a directory as a file; POSIX would open it for reading.
-bool is_host_directory(const std::string& host) {
-  struct stat info {};
-  return ::stat(host.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-}  // namespace
+// Windows refuses to open a directory as a file, while POSIX would open it for reading, so
+// the openers below refuse directories themselves.
 
 std::FILE* open_file(const std::string& path, const char* mode) {
-  const std::string host = host_path(path);
-  if (is_host_directory(host)) return nullptr;
-  return std::fopen(host.c_str(), mode);
+  if (stat_path(path).directory) return nullptr;
+  return std::fopen(host_path(path).c_str(), mode);
 }
 
 std::ifstream open_input(const std::string& path, std::ios::openmode mode) {
-  const std::string host = host_path(path);
   std::ifstream stream;
-  if (!is_host_directory(host)) stream.open(host, mode);
+  if (!stat_path(path).directory) stream.open(host_path(path), mode);
   return stream;
 }
 
 std::ofstream open_output(const std::string& path, std::ios::openmode mode) {
-  const std::string host = host_path(path);
   std::ofstream stream;
-  if (!is_host_directory(host)) stream.open(host, mode);
+  if (!stat_path(path).directory) stream.open(host_path(path), mode);
   return stream;
 }
 

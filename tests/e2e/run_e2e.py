@@ -35,9 +35,7 @@ import sys
 import tempfile
 
 HERE = pathlib.Path(__file__).resolve().parent
-sys.path.insert(0, str(HERE))
-
-from e2e_case import Case  # noqa: E402  (re-exported for the case files)
+sys.path.insert(0, str(HERE))  # the case files import e2e_case from here
 
 PAUSE_PROMPTS = re.compile(r"Press any key to continue(?: \. \. \. |\.\.\. ?)")
 MIRROR_DRIVE = "m:"
